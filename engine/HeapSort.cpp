@@ -14,7 +14,7 @@ struct Record {
 enum class ChildRule { LeftOnTie, RightOnTie };
 
 class Heap {
-public:
+  public:
     Heap(std::span<double> s1, std::span<double> s2, std::span<double> s3)
         : s1_(s1), s2_(s2), s3_(s3) {}
 
@@ -38,7 +38,7 @@ public:
         put(k, t);
     }
 
-private:
+  private:
     static bool takesRight(double left, double right, ChildRule rule) {
         return rule == ChildRule::LeftOnTie ? left < right : left <= right;
     }
@@ -49,13 +49,14 @@ private:
 }  // namespace
 
 void hSort(std::int32_t NN, std::span<double> s1, std::span<double> s2, std::span<double> s3) {
-    if (NN > 0 && (static_cast<std::size_t>(NN) > s1.size() ||
-                   static_cast<std::size_t>(NN) > s2.size() ||
-                   static_cast<std::size_t>(NN) > s3.size()))
+    if (NN > 0 &&
+        (static_cast<std::size_t>(NN) > s1.size() || static_cast<std::size_t>(NN) > s2.size() ||
+         static_cast<std::size_t>(NN) > s3.size()))
         throw std::out_of_range("hSort: an array holds fewer than NN records");
 
     Heap heap(s1, s2, s3);
-    for (std::int32_t i = NN / 2; i >= 1; --i) heap.siftDown(i, NN, heap.at(i), ChildRule::LeftOnTie);
+    for (std::int32_t i = NN / 2; i >= 1; --i)
+        heap.siftDown(i, NN, heap.at(i), ChildRule::LeftOnTie);
     for (std::int32_t i = NN - 1; i >= 1; --i) {
         const Record t = heap.at(i + 1);
         heap.put(i + 1, heap.at(1));

@@ -10,7 +10,9 @@ namespace {
 
 constexpr std::int32_t kYellow = RGB(255, 255, 0);
 
-std::int32_t Int(double v) { return static_cast<std::int32_t>(std::floor(v)); }
+std::int32_t Int(double v) {
+    return static_cast<std::int32_t>(std::floor(v));
+}
 
 // A light tint, from pale cyan to near white.
 std::int32_t DrawSceneColour(Surface& surface) {

@@ -25,9 +25,12 @@ Bisector BisectorOf(double xi, double yi, double xk, double yk) {
 }
 
 class PairExamination {
-public:
+  public:
     PairExamination(SceneContext& context, std::int32_t i, std::int32_t j)
-        : context_(context), st_(context.storage), i_(i), j_(j),
+        : context_(context),
+          st_(context.storage),
+          i_(i),
+          j_(j),
           bisector_(BisectorOf(x(i), y(i), x(j), y(j))) {}
 
     void run() {
@@ -37,7 +40,7 @@ public:
             if (stretchIsCommonBoundary(st_.CutX[s - 1], st_.CutX[s])) appendEdge();
     }
 
-private:
+  private:
     double x(std::int32_t k) const { return st_.PointX[k - 1]; }
     double y(std::int32_t k) const { return st_.PointY[k - 1]; }
 

@@ -8,7 +8,7 @@ namespace kiv {
 // form 4k + 1): it visits every 24-bit state once before repeating, so no value comes back
 // within a scene's draws and no two points share an exact coordinate.
 class FullPeriodRandom {
-public:
+  public:
     explicit FullPeriodRandom(std::uint32_t seed = 0) { seed_(seed); }
 
     void seed(std::uint32_t seed) { seed_(seed); }
@@ -18,7 +18,7 @@ public:
         return static_cast<float>(state_) / static_cast<float>(kMask + 1);
     }
 
-private:
+  private:
     static constexpr std::uint32_t kMask = 0xFFFFFF;
     static constexpr std::uint32_t kMultiplier = 0xFD43FD;
     static constexpr std::uint32_t kIncrement = 0xC39EC3;

@@ -16,11 +16,20 @@ void Program::Load(FormId form) {
 
 void Program::Click(ObjectId object) {
     switch (object) {
-        case ObjectId::frmKiv: saver_.Form_Click(); break;
-        case ObjectId::Command1: dialog_.Command1_Click(); break;
-        case ObjectId::Command2: dialog_.Command2_Click(); break;
-        case ObjectId::cmdPreview: dialog_.cmdPreview_Click(); break;
-        case ObjectId::frmKiv2: break;  // the dialog itself has no click handler
+        case ObjectId::frmKiv:
+            saver_.Form_Click();
+            break;
+        case ObjectId::Command1:
+            dialog_.Command1_Click();
+            break;
+        case ObjectId::Command2:
+            dialog_.Command2_Click();
+            break;
+        case ObjectId::cmdPreview:
+            dialog_.cmdPreview_Click();
+            break;
+        case ObjectId::frmKiv2:
+            break;  // the dialog itself has no click handler
     }
 }
 

@@ -24,7 +24,7 @@ constexpr std::int32_t RGB(std::int32_t r, std::int32_t g, std::int32_t b) {
 // The handlers a platform calls. Input events arrive only inside Surface::yield or while the
 // platform's own event loop runs.
 class SurfaceEvents {
-public:
+  public:
     virtual void Load(FormId form) = 0;
     virtual void Click(ObjectId object) = 0;
     virtual void KeyDown(FormId form, std::int16_t keyCode, std::int16_t shift) = 0;
@@ -32,7 +32,7 @@ public:
                            float y) = 0;
     virtual void Unload(FormId form, std::int16_t& cancel) = 0;
 
-protected:
+  protected:
     ~SurfaceEvents() = default;
 };
 
@@ -40,7 +40,7 @@ protected:
 // pixels of the saver window, origin top-left, y downward; drawing always targets the saver
 // window, the only one that is drawn on.
 class Surface {
-public:
+  public:
     virtual ~Surface() = default;
 
     virtual void attach(SurfaceEvents& events) = 0;

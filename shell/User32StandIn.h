@@ -9,7 +9,7 @@ namespace kiv {
 // user32's pointer display counter and screen-saver-active switch, for platforms without
 // user32. The pointer is shown while the counter is zero or more, as on Windows.
 class User32StandIn final : public User32 {
-public:
+  public:
     int ShowCursor(int bShow) override;
     int SystemParametersInfoA(std::uint32_t uiAction, std::uint32_t uiParam, void* pvParam,
                               std::uint32_t fWinIni) override;
@@ -21,7 +21,7 @@ public:
     // Called whenever the pointer turns visible or hidden.
     std::function<void(bool visible)> onPointerVisibilityChanged;
 
-private:
+  private:
     int displayCount_ = 0;
     bool screenSaverActive_ = false;
 };

@@ -46,9 +46,13 @@ void frmKiv::teardown() {
     surface_.unload(FormId::frmKiv);
 }
 
-void frmKiv::Form_Click() { module_.QuitFlag = True; }
+void frmKiv::Form_Click() {
+    module_.QuitFlag = True;
+}
 
-void frmKiv::Form_KeyDown(std::int16_t, std::int16_t) { module_.QuitFlag = True; }
+void frmKiv::Form_KeyDown(std::int16_t, std::int16_t) {
+    module_.QuitFlag = True;
+}
 
 void frmKiv::Form_MouseMove(std::int16_t, std::int16_t, float x, float y) {
     const std::int16_t px = ToInteger(x);

@@ -10,7 +10,7 @@ namespace kiv {
 
 // The full-screen saver window. Its Load handler is the whole saver run.
 class frmKiv {
-public:
+  public:
     frmKiv(Surface& surface, User32& user32, mdlKiv& module)
         : surface_(surface), user32_(user32), module_(module) {}
 
@@ -24,7 +24,7 @@ public:
     std::int16_t FirstMouseX = 0;
     std::int16_t FirstMouseY = 0;
 
-private:
+  private:
     void teardown();
 
     Surface& surface_;

@@ -21,17 +21,29 @@ constexpr DialogLayout kLayout = {"設定", 6540, 3690, kControls,
 
 }  // namespace
 
-const DialogLayout& SettingsDialogLayout() { return kLayout; }
+const DialogLayout& SettingsDialogLayout() {
+    return kLayout;
+}
 
-void frmKiv2::Form_Load() { surface_.show(FormId::frmKiv2); }
+void frmKiv2::Form_Load() {
+    surface_.show(FormId::frmKiv2);
+}
 
 // The saver runs inside this handler, and its end ends the program.
-void frmKiv2::cmdPreview_Click() { surface_.load(FormId::frmKiv); }
+void frmKiv2::cmdPreview_Click() {
+    surface_.load(FormId::frmKiv);
+}
 
-void frmKiv2::Command1_Click() { surface_.unload(FormId::frmKiv2); }
+void frmKiv2::Command1_Click() {
+    surface_.unload(FormId::frmKiv2);
+}
 
-void frmKiv2::Command2_Click() { surface_.unload(FormId::frmKiv2); }
+void frmKiv2::Command2_Click() {
+    surface_.unload(FormId::frmKiv2);
+}
 
-void frmKiv2::Form_Unload(std::int16_t&) { surface_.endProcess(); }
+void frmKiv2::Form_Unload(std::int16_t&) {
+    surface_.endProcess();
+}
 
 }  // namespace kiv

@@ -8,7 +8,7 @@ namespace kiv {
 
 // The settings dialog: there is nothing to set, only a preview and two ways out.
 class frmKiv2 {
-public:
+  public:
     explicit frmKiv2(Surface& surface) : surface_(surface) {}
 
     void Form_Load();
@@ -17,7 +17,7 @@ public:
     void Command2_Click();
     void Form_Unload(std::int16_t& cancel);
 
-private:
+  private:
     Surface& surface_;
 };
 

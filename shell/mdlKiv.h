@@ -11,7 +11,7 @@ inline const std::string kPasswordMessage = "パスワードには対応して�
 
 // The start-up module: mode dispatch and the run's quit request.
 class mdlKiv {
-public:
+  public:
     explicit mdlKiv(Surface& surface) : surface_(surface) {}
 
     // Ends the process, shows the password message and ends, or loads one of the two forms.
@@ -20,7 +20,7 @@ public:
     // Set by the saver window's input handlers; the engine polls it after every yield.
     Truth QuitFlag = False;
 
-private:
+  private:
     Surface& surface_;
 };
 

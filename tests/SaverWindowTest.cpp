@@ -26,8 +26,8 @@ TEST(SaverRun, PreparesTheWindowBeforeTheFirstSceneAndTearsDownAfterTheQuit) {
     const std::vector<std::string> lines = run.lines();
     EXPECT_THAT(Head(lines, 6), ElementsAre("load frmKiv", "show", "spi 17 -1", "showcursor 0",
                                             "refresh", StartsWith("fore ")));
-    EXPECT_THAT(Tail(lines, 7), ElementsAre("yield 1", "clear", "hide", "unload frmKiv",
-                                            "spi 17 0", "showcursor -1", "end"));
+    EXPECT_THAT(Tail(lines, 7), ElementsAre("yield 1", "clear", "hide", "unload frmKiv", "spi 17 0",
+                                            "showcursor -1", "end"));
     EXPECT_TRUE(run.surface.user32State().pointerVisible());
     EXPECT_EQ(run.surface.user32State().displayCount(), 0);
     EXPECT_FALSE(run.surface.user32State().screenSaverActive());
@@ -49,6 +49,7 @@ struct MouseCase {
     const char* name;
     std::vector<std::pair<float, float>> moves;
     bool quits;
+    friend void PrintTo(const MouseCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class MouseRule : public ::testing::TestWithParam<MouseCase> {};

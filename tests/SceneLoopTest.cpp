@@ -31,8 +31,8 @@ TEST(SceneStart, DrawsColourTitleAndRingsInOrder) {
     const std::vector<std::string> lines = run.lines();
     const std::vector<std::string> scene(lines.begin() + 5, lines.begin() + 16);
     EXPECT_THAT(scene, ElementsAre("fore 14605946",  // RGB(122, 222, 222)
-                                   "font 12", "font 20", "line 0 40 0 40", "print N= 4",
-                                   "font 12", "circle 100 100 3 65535", "circle 400 130 3 65535",
+                                   "font 12", "font 20", "line 0 40 0 40", "print N= 4", "font 12",
+                                   "circle 100 100 3 65535", "circle 400 130 3 65535",
                                    "circle 250 400 3 65535", "circle 260 210 3 65535", "yield 1"));
     EXPECT_EQ(run.surface.drawCount(), 6 + 2 * 4);
 }
@@ -42,6 +42,7 @@ struct DrawBoundsCase {
     float draw;
     std::int64_t colour;
     std::int32_t pointCount;
+    friend void PrintTo(const DrawBoundsCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class SceneStartBounds : public ::testing::TestWithParam<DrawBoundsCase> {};
@@ -60,11 +61,11 @@ TEST_P(SceneStartBounds, ColourAndPointCountStayInRange) {
     EXPECT_EQ(run.surface.drawCount(), 6 + 2 * c.pointCount);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Draws, SceneStartBounds,
-    ::testing::Values(DrawBoundsCase{"Zero", 0.0f, RGB(122, 222, 222), 4},
-                      DrawBoundsCase{"JustBelowOne", kJustBelowOne, RGB(244, 244, 244), 49}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Draws, SceneStartBounds,
+                         ::testing::Values(DrawBoundsCase{"Zero", 0.0f, RGB(122, 222, 222), 4},
+                                           DrawBoundsCase{"JustBelowOne", kJustBelowOne,
+                                                          RGB(244, 244, 244), 49}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SceneStart, TitleSitsAtTheDrawnPlace) {
     RecordingConfig config;  // 1024 x 768
@@ -131,8 +132,8 @@ TEST(EndOfScene, QuitInsideThePauseSkipsTheSceneClear) {
 
     const std::vector<std::string> lines = run.lines();
     EXPECT_THAT(std::vector<std::string>(lines.end() - 7, lines.end()),
-                ElementsAre("yield " + std::to_string(kTrailingTreeYields + 1000), "clear",
-                            "hide", "unload frmKiv", "spi 17 0", "showcursor -1", "end"));
+                ElementsAre("yield " + std::to_string(kTrailingTreeYields + 1000), "clear", "hide",
+                            "unload frmKiv", "spi 17 0", "showcursor -1", "end"));
     EXPECT_EQ(std::count(lines.begin(), lines.end(), "clear"), 1);
 }
 

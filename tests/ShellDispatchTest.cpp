@@ -17,14 +17,22 @@ struct DispatchCase {
     std::string argumentText;
     bool previousInstance;
     Outcome outcome;
+
+    friend void PrintTo(const DispatchCase& c, std::ostream* os) {
+        *os << '"' << c.argumentText << '"' << (c.previousInstance ? " second instance" : "");
+    }
 };
 
 std::vector<std::string> ExpectedStart(Outcome outcome) {
     switch (outcome) {
-        case Outcome::Message: return {"msgbox " + kPasswordMessage, "end"};
-        case Outcome::Dialog: return {"load frmKiv2", "show frmKiv2"};
-        case Outcome::EndAtOnce: return {"end"};
-        case Outcome::Saver: return {"load frmKiv", "show"};
+        case Outcome::Message:
+            return {"msgbox " + kPasswordMessage, "end"};
+        case Outcome::Dialog:
+            return {"load frmKiv2", "show frmKiv2"};
+        case Outcome::EndAtOnce:
+            return {"end"};
+        case Outcome::Saver:
+            return {"load frmKiv", "show"};
     }
     return {};
 }
@@ -78,7 +86,7 @@ TEST(ModeKey, UpperCasesOnlyTheFirstTwoCharacters) {
 }
 
 class SettingsDialog : public ::testing::Test {
-protected:
+  protected:
     SettingsDialog() : run(ConfigWith("/c")) { EXPECT_FALSE(run.runMain()); }
 
     // Delivers an event as the platform's event loop would while the dialog is open.
@@ -90,9 +98,9 @@ protected:
 };
 
 TEST(SettingsDialogExits, OkCancelAndTheCloseBoxEachEndTheProgram) {
-    for (const InputEvent& way : {InputEvent::click(ObjectId::Command1),
-                                  InputEvent::click(ObjectId::Command2),
-                                  InputEvent::close(FormId::frmKiv2)}) {
+    for (const InputEvent& way :
+         {InputEvent::click(ObjectId::Command1), InputEvent::click(ObjectId::Command2),
+          InputEvent::close(FormId::frmKiv2)}) {
         RecordedProgram dialog(ConfigWith("/c"));
         ASSERT_FALSE(dialog.runMain());
         EXPECT_TRUE(RunUntilEnd([&] { dialog.surface.deliverNow(way); }));

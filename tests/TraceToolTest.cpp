@@ -27,11 +27,12 @@ std::vector<std::string> ReadLines(const fs::path& path) {
 }
 
 class TraceTool : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
-        dir_ = fs::temp_directory_path() /
-               ("kiv-trace-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
-                "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        dir_ =
+            fs::temp_directory_path() /
+            ("kiv-trace-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) +
+             "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
         fs::create_directories(dir_);
     }
     void TearDown() override { fs::remove_all(dir_); }
@@ -53,20 +54,20 @@ protected:
 };
 
 TEST_F(TraceTool, PrintsTheRunFromLoadToEnd) {
-    const fs::path draws = file("draws", "0\n0\n0\n0\n0\n0\n"
-                                         "0.09765625\n0.09765625\n0.390625\n0.126953125\n"
-                                         "0.244140625\n0.390625\n0.25390625\n0.205078125\n");
+    const fs::path draws = file("draws",
+                                "0\n0\n0\n0\n0\n0\n"
+                                "0.09765625\n0.09765625\n0.390625\n0.126953125\n"
+                                "0.244140625\n0.390625\n0.25390625\n0.205078125\n");
     const ToolResult r = run("--height 1024 --draws " + draws.string() + " --quit-at-yield 3");
     ASSERT_EQ(r.status, 0);
     EXPECT_TRUE(r.err.empty());
-    EXPECT_THAT(r.out,
-                ElementsAre("load frmKiv", "show", "spi 17 -1", "showcursor 0", "refresh",
-                            "fore 14605946", "font 12", "font 20", "line 0 40 0 40", "print N= 4",
-                            "font 12", "circle 100 100 3 65535", "circle 400 130 3 65535",
-                            "circle 250 400 3 65535", "circle 260 210 3 65535", "yield 1",
-                            "linec 100 100 400 130 255", "yield 1", "linec 100 100 250 400 255",
-                            "yield 1", "clear", "hide", "unload frmKiv", "spi 17 0",
-                            "showcursor -1", "end"));
+    EXPECT_THAT(r.out, ElementsAre("load frmKiv", "show", "spi 17 -1", "showcursor 0", "refresh",
+                                   "fore 14605946", "font 12", "font 20", "line 0 40 0 40",
+                                   "print N= 4", "font 12", "circle 100 100 3 65535",
+                                   "circle 400 130 3 65535", "circle 250 400 3 65535",
+                                   "circle 260 210 3 65535", "yield 1", "linec 100 100 400 130 255",
+                                   "yield 1", "linec 100 100 250 400 255", "yield 1", "clear",
+                                   "hide", "unload frmKiv", "spi 17 0", "showcursor -1", "end"));
 }
 
 TEST_F(TraceTool, SameSeedSameTrace) {
@@ -89,6 +90,7 @@ TEST_F(TraceTool, SinglesPrintWithNineSignificantDigits) {
 struct BadCall {
     const char* name;
     std::string arguments;
+    friend void PrintTo(const BadCall& c, std::ostream* os) { *os << c.name; }
 };
 
 class TraceToolErrors : public TraceTool, public ::testing::WithParamInterface<BadCall> {};

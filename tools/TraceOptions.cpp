@@ -73,13 +73,15 @@ std::optional<TraceOptions> ParseTraceOptions(const std::vector<std::string>& ar
             ok = v.has_value();
             heightPx = v.value_or(0);
         } else if (name == "--seed") {
-            const auto v = ParseWhole<std::uint32_t>(value, 0, std::numeric_limits<std::uint32_t>::max());
+            const auto v =
+                ParseWhole<std::uint32_t>(value, 0, std::numeric_limits<std::uint32_t>::max());
             ok = v.has_value();
             options.config.seed = v.value_or(0);
         } else if (name == "--draws") {
             drawsPath = value;
         } else if (name == "--quit-at-yield") {
-            const auto v = ParseWhole<std::int64_t>(value, 1, std::numeric_limits<std::int64_t>::max());
+            const auto v =
+                ParseWhole<std::int64_t>(value, 1, std::numeric_limits<std::int64_t>::max());
             ok = v.has_value();
             options.quitAtYield = v.value_or(0);
         } else {
@@ -95,7 +97,8 @@ std::optional<TraceOptions> ParseTraceOptions(const std::vector<std::string>& ar
         error = "missing --quit-at-yield K";
         return std::nullopt;
     }
-    if (!drawsPath.empty() && !ReadDraws(drawsPath, options.config.draws, error)) return std::nullopt;
+    if (!drawsPath.empty() && !ReadDraws(drawsPath, options.config.draws, error))
+        return std::nullopt;
     options.config.screenWidthTwips = static_cast<float>(widthPx) * 15;
     options.config.screenHeightTwips = static_cast<float>(heightPx) * 15;
     return options;

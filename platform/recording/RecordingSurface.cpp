@@ -20,7 +20,9 @@ void RecordingSurface::deliverAtYield(std::int64_t yieldNumber, InputEvent event
     scheduled_.emplace(yieldNumber, event);
 }
 
-void RecordingSurface::deliverNow(const InputEvent& event) { dispatch(event); }
+void RecordingSurface::deliverNow(const InputEvent& event) {
+    dispatch(event);
+}
 
 std::vector<std::string> RecordingSurface::traceLines() const {
     std::vector<std::string> lines;
@@ -44,13 +46,17 @@ void RecordingSurface::unload(FormId form) {
     events().Unload(form, cancel);
 }
 
-void RecordingSurface::refresh(FormId form) { record({.kind = Kind::Refresh, .form = form}); }
+void RecordingSurface::refresh(FormId form) {
+    record({.kind = Kind::Refresh, .form = form});
+}
 
 void RecordingSurface::setForeColor(std::int32_t colour) {
     record({.kind = Kind::Fore, .value = colour});
 }
 
-void RecordingSurface::setFontSize(float points) { record({.kind = Kind::Font, .size = points}); }
+void RecordingSurface::setFontSize(float points) {
+    record({.kind = Kind::Font, .size = points});
+}
 
 void RecordingSurface::line(float x1, float y1, float x2, float y2) {
     record({.kind = Kind::Line, .x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2});
@@ -101,14 +107,18 @@ void RecordingSurface::record(RecordedOp op) {
 
 void RecordingSurface::dispatch(const InputEvent& event) {
     switch (event.kind) {
-        case InputEvent::Kind::Click: events().Click(event.object); break;
+        case InputEvent::Kind::Click:
+            events().Click(event.object);
+            break;
         case InputEvent::Kind::KeyDown:
             events().KeyDown(event.form, event.keyCode, event.shift);
             break;
         case InputEvent::Kind::MouseMove:
             events().MouseMove(event.form, event.button, event.shift, event.x, event.y);
             break;
-        case InputEvent::Kind::Close: unload(event.form); break;
+        case InputEvent::Kind::Close:
+            unload(event.form);
+            break;
     }
 }
 
@@ -125,9 +135,8 @@ int RecordingSurface::RecordingUser32::ShowCursor(int bShow) {
 int RecordingSurface::RecordingUser32::SystemParametersInfoA(std::uint32_t uiAction,
                                                              std::uint32_t uiParam, void* pvParam,
                                                              std::uint32_t fWinIni) {
-    owner.record({.kind = Kind::Spi,
-                  .value = uiAction,
-                  .param = static_cast<std::int32_t>(uiParam)});
+    owner.record(
+        {.kind = Kind::Spi, .value = uiAction, .param = static_cast<std::int32_t>(uiParam)});
     return state.SystemParametersInfoA(uiAction, uiParam, pvParam, fWinIni);
 }
 

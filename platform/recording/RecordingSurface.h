@@ -19,8 +19,8 @@ struct ProcessEnded {};
 struct RecordingConfig {
     float screenWidthTwips = 1024 * 15;
     float screenHeightTwips = 768 * 15;
-    std::uint32_t seed = 1;     // the "clock" that randomize seeds from
-    std::vector<float> draws;   // taken first, then the seeded generator
+    std::uint32_t seed = 1;    // the "clock" that randomize seeds from
+    std::vector<float> draws;  // taken first, then the seeded generator
     bool previousInstance = false;
     std::string commandLine = "/s";
     bool keepOps = true;  // off for benchmarks: yields and draws are still counted
@@ -29,7 +29,7 @@ struct RecordingConfig {
 // A headless platform that runs the real shell and engine, records every operation, takes
 // random draws from a script and delivers scripted input inside chosen yields.
 class RecordingSurface final : public Surface {
-public:
+  public:
     explicit RecordingSurface(RecordingConfig config = {});
 
     // Delivers `event` inside yield number `yieldNumber`, counted from 1 over the whole run.
@@ -68,7 +68,7 @@ public:
     bool previousInstance() override { return config_.previousInstance; }
     std::string commandLine() override { return config_.commandLine; }
 
-private:
+  private:
     // The stand-in, with each call recorded in the same stream as the drawing.
     struct RecordingUser32 final : User32 {
         explicit RecordingUser32(RecordingSurface& owner) : owner(owner) {}
