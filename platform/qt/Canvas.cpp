@@ -16,7 +16,9 @@ void PreparePen(QPainter& painter, QColor colour) {
 }
 
 // Room for the pen and rounding around an exact outline.
-QRectF Grown(const QRectF& area) { return area.normalized().adjusted(-2, -2, 2, 2); }
+QRectF Grown(const QRectF& area) {
+    return area.normalized().adjusted(-2, -2, 2, 2);
+}
 
 }  // namespace
 
@@ -31,11 +33,14 @@ void Canvas::clear() {
 }
 
 void Canvas::line(QPointF from, QPointF to, QColor colour) {
+    position_ = to;
+    // A zero-length line only moves the drawing position: that is how the title is placed,
+    // and it should leave no stray pixel.
+    if (from == to) return;
     QPainter painter(&image_);
     PreparePen(painter, colour);
     painter.drawLine(from, to);
     markDirty(QRectF(from, to));
-    position_ = to;
 }
 
 void Canvas::circle(QPointF centre, float radius, QColor colour) {
@@ -65,7 +70,9 @@ QRect Canvas::takeDirty() {
     return dirty;
 }
 
-void Canvas::markDirty(const QRectF& area) { dirty_ |= Grown(area).toAlignedRect(); }
+void Canvas::markDirty(const QRectF& area) {
+    dirty_ |= Grown(area).toAlignedRect();
+}
 
 QColor Canvas::ToQColor(std::int32_t colour) {
     return QColor(colour & 0xFF, (colour >> 8) & 0xFF, (colour >> 16) & 0xFF);

@@ -13,7 +13,7 @@ namespace kiv {
 // The saver window's picture, kept in memory so that an expose never loses it. Every drawing
 // operation grows the dirty rectangle that the next presentation puts on screen.
 class Canvas {
-public:
+  public:
     void resize(QSize pixels);
     const QImage& image() const { return image_; }
 
@@ -30,7 +30,7 @@ public:
 
     static QColor ToQColor(std::int32_t colour);
 
-private:
+  private:
     void markDirty(const QRectF& area);
 
     QImage image_;

@@ -1,6 +1,5 @@
 #include "platform/qt/InputCodes.h"
 
-#include <iterator>
 #include <utility>
 
 namespace kiv {

@@ -13,7 +13,10 @@ std::string Single(float v) {
 
 std::string Singles(std::initializer_list<float> values) {
     std::string out;
-    for (float v : values) out += " " + Single(v);
+    for (float v : values) {
+        out += ' ';
+        out += Single(v);
+    }
     return out;
 }
 
