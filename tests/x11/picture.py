@@ -4,6 +4,8 @@ from collections import Counter
 
 YELLOW = (255, 255, 0)
 BLACK = (0, 0, 0)
+WHITE = (255, 255, 255)
+RED = (255, 0, 0)
 
 
 def is_scene_tint(colour):
@@ -29,6 +31,19 @@ class Picture:
 
     def count(self, predicate):
         return sum(n for colour, n in self.colours().items() if predicate(colour))
+
+    def pixel(self, x, y):
+        if not (0 <= x < self.width and 0 <= y < self.height):
+            return None
+        at = 3 * (y * self.width + x)
+        return tuple(self.rgb[at:at + 3])
+
+    def pixels_of(self, colour):
+        """(x, y) of every pixel of the colour."""
+        rgb, width = self.rgb, self.width
+        return [(i % width, i // width) for i in range(width * self.height)
+                if rgb[3 * i] == colour[0] and rgb[3 * i + 1] == colour[1]
+                and rgb[3 * i + 2] == colour[2]]
 
     def share(self, colour):
         return self.colours()[colour] / (self.width * self.height)
