@@ -2,8 +2,8 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 #include <fstream>
-#include <limits>
 
 namespace kiv {
 namespace {
@@ -15,6 +15,12 @@ std::optional<Number> ParseWhole(const std::string& text, Number lowest, Number 
     if (ec != std::errc() || end != text.data() + text.size() || value < lowest || value > highest)
         return std::nullopt;
     return value;
+}
+
+template <typename Number>
+bool Assign(std::optional<Number> parsed, Number& target) {
+    if (parsed) target = *parsed;
+    return parsed.has_value();
 }
 
 // A draw must be a Single in [0, 1): larger ones would scatter more points than the arrays hold.
@@ -63,27 +69,18 @@ std::optional<TraceOptions> ParseTraceOptions(const std::vector<std::string>& ar
             return std::nullopt;
         }
         const std::string& value = args[i + 1];
+        constexpr auto kMaxPixels = 100000;
         bool ok = true;
         if (name == "--width") {
-            const auto v = ParseWhole<std::int32_t>(value, 1, 100000);
-            ok = v.has_value();
-            widthPx = v.value_or(0);
+            ok = Assign(ParseWhole<std::int32_t>(value, 1, kMaxPixels), widthPx);
         } else if (name == "--height") {
-            const auto v = ParseWhole<std::int32_t>(value, 1, 100000);
-            ok = v.has_value();
-            heightPx = v.value_or(0);
+            ok = Assign(ParseWhole<std::int32_t>(value, 1, kMaxPixels), heightPx);
         } else if (name == "--seed") {
-            const auto v =
-                ParseWhole<std::uint32_t>(value, 0, std::numeric_limits<std::uint32_t>::max());
-            ok = v.has_value();
-            options.config.seed = v.value_or(0);
+            ok = Assign(ParseWhole<std::uint32_t>(value, 0, UINT32_MAX), options.config.seed);
         } else if (name == "--draws") {
             drawsPath = value;
         } else if (name == "--quit-at-yield") {
-            const auto v =
-                ParseWhole<std::int64_t>(value, 1, std::numeric_limits<std::int64_t>::max());
-            ok = v.has_value();
-            options.quitAtYield = v.value_or(0);
+            ok = Assign(ParseWhole<std::int64_t>(value, 1, INT64_MAX), options.quitAtYield);
         } else {
             error = "unknown option " + name;
             return std::nullopt;
