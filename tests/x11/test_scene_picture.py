@@ -21,7 +21,7 @@ class ScenePictureTest(KivTestCase):
             first = self.x.screenshot()
             if first.colours()[WHITE] < 10:
                 return None
-            time.sleep(0.1)
+            time.sleep(0.3)  # far longer than any stall between two drawing steps
             second = self.x.screenshot()
             return second if second.rgb == first.rgb else None
         return wait_until(settled, SCENE_TIMEOUT, "a finished scene")
