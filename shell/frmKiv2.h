@@ -1,7 +1,5 @@
 #pragma once
 
-#include <string>
-
 #include "shell/Surface.h"
 
 namespace kiv {

@@ -12,7 +12,6 @@
 namespace kiv {
 namespace {
 
-using ::testing::ElementsAre;
 using ::testing::ElementsAreArray;
 
 TEST(Distance, IsEuclideanAndSymmetric) {

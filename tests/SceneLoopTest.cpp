@@ -12,7 +12,6 @@ namespace kiv::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 
 constexpr float kJustBelowOne = 0.99999994f;
 

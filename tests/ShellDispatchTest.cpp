@@ -9,7 +9,6 @@ namespace kiv::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::StartsWith;
 
 enum class Outcome { Message, Dialog, EndAtOnce, Saver };
 

@@ -14,7 +14,6 @@ namespace kiv::testing {
 namespace {
 
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 
 struct Entry {
     std::int32_t from, to;

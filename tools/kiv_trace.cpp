@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/recording/RecordedRun.h"
+#include "shell/Program.h"
 #include "tools/TraceOptions.h"
 
 int main(int argc, char** argv) {

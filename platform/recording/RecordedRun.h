@@ -3,7 +3,6 @@
 #include <functional>
 
 #include "platform/recording/RecordingSurface.h"
-#include "shell/Program.h"
 
 namespace kiv {
 
